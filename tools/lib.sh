@@ -1,0 +1,38 @@
+# Shared by the scripts in tools/: the Debian packages the project needs, and how to get them.
+
+# To build the program.
+KAVRENA_BUILD_PACKAGES=(g++ cmake make pkg-config qt6-base-dev)
+# To build and run every test and benchmark. The fonts draw the Chinese labels; Xvfb and
+# xdotool give the end-to-end test a real X server and real input; windres checks the
+# Windows version record.
+KAVRENA_TEST_PACKAGES=(googletest libgtest-dev libgmock-dev libbenchmark-dev libplist-dev
+    xvfb xdotool x11-utils fonts-wqy-microhei binutils-mingw-w64-x86-64 clang-tidy cppcheck)
+# To show the program on a virtual display when the machine has none.
+KAVRENA_RUN_PACKAGES=(xvfb xdotool fonts-wqy-microhei)
+
+# Installs those of the named packages that are missing: as root directly, else with sudo.
+kavrena_ensure_packages() {
+    local missing=()
+    local package
+    for package in "$@"; do
+        if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
+            missing+=("$package")
+        fi
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+
+    local as_root=()
+    if [ "$(id -u)" -ne 0 ]; then
+        if ! command -v sudo >/dev/null; then
+            echo "These Debian packages are missing and there is no sudo to install them: ${missing[*]}" >&2
+            return 1
+        fi
+        as_root=(sudo)
+    fi
+    echo "Installing ${missing[*]}"
+    "${as_root[@]}" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -qq --no-install-recommends \
+        "${missing[@]}"
+}
+
+kavrena_jobs() { nproc 2>/dev/null || echo 2; }
