@@ -1,0 +1,51 @@
+// A private X server for one test program, and the real input a person would give it.
+#pragma once
+
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace kavrena::testing {
+
+class VirtualDisplay {
+public:
+    VirtualDisplay(); // starts Xvfb on a free display
+    ~VirtualDisplay();
+    VirtualDisplay(const VirtualDisplay&) = delete;
+    VirtualDisplay& operator=(const VirtualDisplay&) = delete;
+
+    bool isRunning() const { return !name_.isEmpty(); }
+    // ":N"
+    const QString& name() const { return name_; }
+    // The environment of a program that is to appear on this display.
+    QProcessEnvironment environment() const;
+
+private:
+    QProcess server_;
+    QString name_;
+};
+
+// xdotool against one display.
+class XInput {
+public:
+    explicit XInput(const VirtualDisplay& display)
+        : environment_(display.environment()) {}
+
+    // xdotool's output, trimmed; nothing when it failed.
+    std::optional<QString> run(const QStringList& arguments) const;
+    // The id of the visible window whose name is exactly the given one, waiting up to the timeout.
+    std::optional<QString> waitForWindow(const QString& name, int timeoutMs = 10'000) const;
+    bool waitUntilGone(const QString& name, int timeoutMs = 10'000) const;
+
+    void clickAt(const QString& window, int x, int y) const;
+    void key(const QString& keys) const;
+    void focus(const QString& window) const;
+
+private:
+    QProcessEnvironment environment_;
+};
+
+} // namespace kavrena::testing
