@@ -1,8 +1,7 @@
 // The built program on a real X server, driven by real X input events.
 #include "x_session.h"
 
-#include "model/generate_command.h"
-#include "model/in_memory_toggle_list.h"
+#include "support/default_rows.h"
 #include "support/recording_services.h"
 #include "support/scratch_directory.h"
 #include "ui/row_reordering.h"
@@ -63,16 +62,6 @@ protected:
     }
 
     std::string writtenFile() { return readFile(runDirectory / "WeeWindowListSetting.plist"); }
-
-    static std::string documentOf(const ToggleList& rows) {
-        return GenerateCommand::buildDocument(rows).toText();
-    }
-
-    static InMemoryToggleList defaultRows() {
-        InMemoryToggleList rows;
-        fillDefaultRows(rows);
-        return rows;
-    }
 
     VirtualDisplay display;
     XInput input{display};

@@ -86,6 +86,10 @@ struct PathCase {
     const char* settingsFile;
 };
 
+void PrintTo(const PathCase& c, std::ostream* out) {
+    *out << c.executable;
+}
+
 class RunDirectory : public ::testing::TestWithParam<PathCase> {};
 
 TEST_P(RunDirectory, IsCutAtTheLastSeparatorAndJoinedWithOne) {

@@ -31,6 +31,10 @@ struct LabelCase {
     const char* expectedKey; // nullptr: no entry
 };
 
+void PrintTo(const LabelCase& c, std::ostream* out) {
+    *out << '"' << c.text << '"';
+}
+
 class FindByLabel : public ::testing::TestWithParam<LabelCase> {};
 
 TEST_P(FindByLabel, MatchesWholeLabelsExactly) {

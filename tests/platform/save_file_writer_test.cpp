@@ -2,6 +2,7 @@
 
 #include "model/generate_command.h"
 #include "model/in_memory_toggle_list.h"
+#include "support/default_rows.h"
 #include "support/recording_services.h"
 #include "support/scratch_directory.h"
 
@@ -22,11 +23,6 @@ std::span<const std::byte> asBytes(const std::string& text) {
     return std::as_bytes(std::span(text.data(), text.size()));
 }
 
-std::string defaultDocument() {
-    InMemoryToggleList rows;
-    fillDefaultRows(rows);
-    return GenerateCommand::buildDocument(rows).toText();
-}
 
 class SaveFileWriterOnDisk : public ::testing::Test {
 protected:

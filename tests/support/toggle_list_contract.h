@@ -25,6 +25,11 @@ struct ToggleListImplementation {
     std::function<std::unique_ptr<ToggleListUnderTest>()> make;
 };
 
+// Names the implementation in test listings.
+inline void PrintTo(const ToggleListImplementation& implementation, std::ostream* out) {
+    *out << implementation.name;
+}
+
 class ToggleListContract : public ::testing::TestWithParam<ToggleListImplementation> {
 protected:
     void SetUp() override { subject_ = GetParam().make(); }

@@ -1,6 +1,6 @@
 #include "ui/main_window.h"
 
-#include "model/in_memory_toggle_list.h"
+#include "support/default_rows.h"
 #include "support/plist_reader.h"
 #include "support/recording_services.h"
 #include "ui/panel_list_view.h"
@@ -22,11 +22,6 @@ namespace {
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 
-std::string defaultDocument() {
-    InMemoryToggleList rows;
-    fillDefaultRows(rows);
-    return GenerateCommand::buildDocument(rows).toText();
-}
 
 class MainWindowTest : public ::testing::Test {
 protected:
