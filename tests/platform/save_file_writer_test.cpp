@@ -23,7 +23,6 @@ std::span<const std::byte> asBytes(const std::string& text) {
     return std::as_bytes(std::span(text.data(), text.size()));
 }
 
-
 class SaveFileWriterOnDisk : public ::testing::Test {
 protected:
     bool write(const std::string& content) {

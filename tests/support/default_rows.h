@@ -18,6 +18,8 @@ inline std::string documentOf(const ToggleList& rows) {
     return GenerateCommand::buildDocument(rows).toText();
 }
 
-inline std::string defaultDocument() { return documentOf(defaultRows()); }
+inline std::string defaultDocument() {
+    return documentOf(defaultRows());
+}
 
 } // namespace kavrena::testing

@@ -22,7 +22,6 @@ namespace {
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 
-
 class MainWindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
