@@ -19,7 +19,7 @@ public:
         : random_(seed) {}
 
     std::string text() {
-        const std::string label(ToggleCatalogue::entryAt(pick(1, 18)).label);
+        std::string label(ToggleCatalogue::entryAt(pick(1, 18)).label);
         switch (pick(0, 9)) {
         case 0:
         case 1:

@@ -122,9 +122,9 @@ TEST_P(DocumentShape, LinesAndBytesFollowTheLayout) {
     EXPECT_TRUE(text.ends_with("</plist>\n"));
 
     const auto lines = linesOf(text);
-    ASSERT_EQ(lines.size(), static_cast<std::size_t>(7 + 10 * entries));
+    ASSERT_EQ(lines.size(), 7 + 10 * static_cast<std::size_t>(entries));
     for (int i = 0; i < entries; ++i) {
-        const auto first = static_cast<std::size_t>(4 + 10 * i);
+        const std::size_t first = 4 + 10 * static_cast<std::size_t>(i);
         EXPECT_EQ(lines[first], "\t<dict>");
         EXPECT_EQ(lines[first + 1], "\t\t<key>Id</key>");
         EXPECT_EQ(lines[first + 3], "\t\t<key>Image</key>");

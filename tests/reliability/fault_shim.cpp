@@ -34,12 +34,14 @@ template <typename Function> Function real(const char* name) {
     return reinterpret_cast<Function>(dlsym(RTLD_NEXT, name));
 }
 
-mode_t modeArgument(int flags, va_list arguments) {
-    return (flags & (O_CREAT | __O_TMPFILE)) != 0 ? static_cast<mode_t>(va_arg(arguments, int)) : 0;
+// Only a call that may create a file passes a mode.
+bool takesMode(int flags) {
+    return (flags & (O_CREAT | __O_TMPFILE)) != 0;
 }
 
 } // namespace
 
+// NOLINTBEGIN(bugprone-macro-parentheses): the macros paste types and parameter lists.
 extern "C" {
 
 void kavrena_faults_arm(int failAt, int error) {
@@ -56,10 +58,13 @@ int kavrena_faults_disarm() {
 
 #define KAVRENA_OPEN_LIKE(name)                                                                    \
     int name(const char* path, int flags, ...) {                                                   \
-        va_list arguments;                                                                         \
-        va_start(arguments, flags);                                                                \
-        const mode_t mode = modeArgument(flags, arguments);                                        \
-        va_end(arguments);                                                                         \
+        mode_t mode = 0;                                                                           \
+        if (takesMode(flags)) {                                                                    \
+            va_list arguments;                                                                     \
+            va_start(arguments, flags);                                                            \
+            mode = static_cast<mode_t>(va_arg(arguments, int));                                    \
+            va_end(arguments);                                                                     \
+        }                                                                                          \
         if (injectFault())                                                                         \
             return -1;                                                                             \
         static const auto next = real<int (*)(const char*, int, ...)>(#name);                      \
@@ -70,10 +75,13 @@ KAVRENA_OPEN_LIKE(open64)
 
 #define KAVRENA_OPENAT_LIKE(name)                                                                  \
     int name(int directory, const char* path, int flags, ...) {                                    \
-        va_list arguments;                                                                         \
-        va_start(arguments, flags);                                                                \
-        const mode_t mode = modeArgument(flags, arguments);                                        \
-        va_end(arguments);                                                                         \
+        mode_t mode = 0;                                                                           \
+        if (takesMode(flags)) {                                                                    \
+            va_list arguments;                                                                     \
+            va_start(arguments, flags);                                                            \
+            mode = static_cast<mode_t>(va_arg(arguments, int));                                    \
+            va_end(arguments);                                                                     \
+        }                                                                                          \
         if (injectFault())                                                                         \
             return -1;                                                                             \
         static const auto next = real<int (*)(int, const char*, int, ...)>(#name);                 \
@@ -122,3 +130,4 @@ KAVRENA_PASS_THROUGH(int, access, (const char* path, int mode), (path, mode))
 KAVRENA_PASS_THROUGH(int, faccessat, (int directory, const char* path, int mode, int flags),
                      (directory, path, mode, flags))
 }
+// NOLINTEND(bugprone-macro-parentheses)

@@ -25,7 +25,8 @@ const std::string kTarget = "WeeWindowListSetting.plist";
 std::string probe(const std::string& arguments, bool withFaultShim = false) {
     std::string command;
     if (withFaultShim)
-        command = "LD_PRELOAD='" KAVRENA_FAULT_SHIM "' ";
+        // Under AddressSanitizer the shim comes before its runtime, which it then tolerates.
+        command = "ASAN_OPTIONS=verify_asan_link_order=0 LD_PRELOAD='" KAVRENA_FAULT_SHIM "' ";
     command += "'" KAVRENA_SAVE_PROBE "' " + arguments;
     std::string output;
     if (FILE* pipe = popen(command.c_str(), "r")) {

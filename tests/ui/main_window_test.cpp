@@ -43,6 +43,7 @@ protected:
     void click(QPushButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
     std::vector<std::string> labels() {
         std::vector<std::string> texts;
+        texts.reserve(static_cast<std::size_t>(rows.rowCount()));
         for (int row = 0; row < rows.rowCount(); ++row)
             texts.push_back(rows.text(row));
         return texts;
@@ -309,12 +310,13 @@ TEST(MainWindowWithItsMessageBox, BoxIsModalToTheWholeProgram) {
         if (QWidget* modal = QApplication::activeModalWidget())
             modal->close();
     });
-    std::function<void()> inspect = [&] {
+    // Looks at the box once it is open; the box's own loop runs the timer.
+    QTimer inspector;
+    QObject::connect(&inspector, &QTimer::timeout, [&] {
         auto* open = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (open == nullptr) {
-            QTimer::singleShot(10, inspect);
+        if (open == nullptr)
             return;
-        }
+        inspector.stop();
         seen = {open->text(),
                 open->windowTitle(),
                 open->icon(),
@@ -330,8 +332,8 @@ TEST(MainWindowWithItsMessageBox, BoxIsModalToTheWholeProgram) {
         seen.writesWhileOpen = writer.writes;
         closeStrayBoxes.stop();
         QTest::mouseClick(open->button(QMessageBox::Ok), Qt::LeftButton);
-    };
-    QTimer::singleShot(0, inspect);
+    });
+    inspector.start(10);
     QTest::keyClick(window.按钮_生成, Qt::Key_Space);
 
     EXPECT_EQ(seen.text,

@@ -14,6 +14,7 @@ using Selection = InMemoryToggleList::Selection;
 
 std::vector<std::string> labels(const ToggleList& rows) {
     std::vector<std::string> texts;
+    texts.reserve(static_cast<std::size_t>(rows.rowCount()));
     for (int row = 0; row < rows.rowCount(); ++row)
         texts.push_back(rows.text(row));
     return texts;
@@ -21,6 +22,7 @@ std::vector<std::string> labels(const ToggleList& rows) {
 
 std::vector<bool> ticks(const ToggleList& rows) {
     std::vector<bool> states;
+    states.reserve(static_cast<std::size_t>(rows.rowCount()));
     for (int row = 0; row < rows.rowCount(); ++row)
         states.push_back(rows.isTicked(row));
     return states;
