@@ -31,7 +31,9 @@ void reportNoDisplay(QtMsgType type, const QMessageLogContext& context, const QS
 
 QIcon programIcon() {
     QIcon icon;
-    for (const int size : {16, 24, 32, 48, 64, 128, 256})
+    // The sizes a title bar and a taskbar draw; X11 is sent every size set here, so the large
+    // ones stay with the installed icon theme.
+    for (const int size : {16, 24, 32, 48, 64})
         icon.addFile(QStringLiteral(":/icons/kavrena-%1.png").arg(size), QSize(size, size));
     return icon;
 }
