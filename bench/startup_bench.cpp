@@ -79,6 +79,7 @@ template <typename Value> Value median(std::vector<Value> values) {
 
 std::vector<double> times(const std::vector<Sample>& samples) {
     std::vector<double> values;
+    values.reserve(samples.size());
     for (const Sample& sample : samples)
         values.push_back(sample.milliseconds);
     return values;
@@ -86,6 +87,7 @@ std::vector<double> times(const std::vector<Sample>& samples) {
 
 std::vector<long> peaks(const std::vector<Sample>& samples) {
     std::vector<long> values;
+    values.reserve(samples.size());
     for (const Sample& sample : samples)
         values.push_back(sample.peakKib);
     return values;
