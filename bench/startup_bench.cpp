@@ -77,19 +77,13 @@ template <typename Value> Value median(std::vector<Value> values) {
     return values[values.size() / 2];
 }
 
-std::vector<double> times(const std::vector<Sample>& samples) {
-    std::vector<double> values;
+// One field of every sample.
+template <typename Value>
+std::vector<Value> column(const std::vector<Sample>& samples, Value Sample::*field) {
+    std::vector<Value> values;
     values.reserve(samples.size());
     for (const Sample& sample : samples)
-        values.push_back(sample.milliseconds);
-    return values;
-}
-
-std::vector<long> peaks(const std::vector<Sample>& samples) {
-    std::vector<long> values;
-    values.reserve(samples.size());
-    for (const Sample& sample : samples)
-        values.push_back(sample.peakKib);
+        values.push_back(sample.*field);
     return values;
 }
 
@@ -138,12 +132,12 @@ int main(int argc, char* argv[]) {
     std::printf("%d alternating runs each; medians; ratios to %s\n", runs, programs[1]);
     std::printf("%-32s %12s %8s %14s %8s\n", "program", "to map (ms)", "ratio", "peak RSS (KiB)",
                 "ratio");
-    const double baseTime = median(times(samples[1]));
-    const long basePeak = median(peaks(samples[1]));
+    const double baseTime = median(column(samples[1], &Sample::milliseconds));
+    const long basePeak = median(column(samples[1], &Sample::peakKib));
     for (std::size_t p = 0; p < programs.size(); ++p) {
         const std::string path = programs[p];
-        const double time = median(times(samples[p]));
-        const long peak = median(peaks(samples[p]));
+        const double time = median(column(samples[p], &Sample::milliseconds));
+        const long peak = median(column(samples[p], &Sample::peakKib));
         std::printf("%-32s %12.1f %8.2f %14ld %8.2f\n", path.substr(path.rfind('/') + 1).c_str(),
                     time, time / baseTime, peak,
                     static_cast<double>(peak) / static_cast<double>(basePeak));

@@ -3,10 +3,10 @@
 # To build the program.
 KAVRENA_BUILD_PACKAGES=(g++ cmake make pkg-config qt6-base-dev)
 # To build and run every test and benchmark. The fonts draw the Chinese labels; Xvfb and
-# xdotool give the end-to-end test a real X server and real input; windres checks the
-# Windows version record.
+# xdotool give the end-to-end test a real X server and real input, openbox a window manager
+# that frames the window; windres checks the Windows version record.
 KAVRENA_TEST_PACKAGES=(googletest libgtest-dev libgmock-dev libbenchmark-dev libplist-dev
-    libxcb1-dev xvfb xdotool x11-utils fonts-wqy-microhei binutils-mingw-w64-x86-64 clang-tidy
+    libxcb1-dev xvfb xdotool x11-utils openbox fonts-wqy-microhei binutils-mingw-w64-x86-64 clang-tidy
     cppcheck)
 # To show the program on a virtual display when the machine has none.
 KAVRENA_RUN_PACKAGES=(xvfb xdotool fonts-wqy-microhei)

@@ -80,29 +80,38 @@ void MainWindow::wireEvents() {
 }
 
 void MainWindow::showCentred() {
+    // Placed before the native window exists, the place is that of the frame's top-left
+    // corner, and the window manager keeps that corner where it is when the client resizes.
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    move(screen.x() + (screen.width() - kOuterWidth) / 2,
+         screen.y() + (screen.height() - kOuterHeight) / 2);
     winId(); // the native window, so that a platform which knows its frame can say so
-    fitOuterSizeToFrame();
+    fitClientToFrame();
     show();
     activateWindow();
     按钮_生成->setFocus(Qt::ActiveWindowFocusReason);
 }
 
-// The outer size includes the frame, which some platforms report only once the window is
-// mapped; the client area then shrinks to keep the outer size, and the window is centred again.
-void MainWindow::fitOuterSizeToFrame() {
-    const QMargins frame = windowHandle() != nullptr ? windowHandle()->frameMargins() : QMargins();
-    appliedFrame_ = frame;
-    setFixedSize(kOuterWidth - frame.left() - frame.right(),
-                 kOuterHeight - frame.top() - frame.bottom());
-    const QRect screen = QGuiApplication::primaryScreen()->geometry();
-    move(screen.x() + (screen.width() - kOuterWidth) / 2,
-         screen.y() + (screen.height() - kOuterHeight) / 2);
+QMargins MainWindow::reportedFrame() const {
+    return windowHandle() != nullptr ? windowHandle()->frameMargins() : QMargins();
 }
 
-void MainWindow::moveEvent(QMoveEvent* event) {
-    QWidget::moveEvent(event);
-    if (windowHandle() != nullptr && windowHandle()->frameMargins() != appliedFrame_)
-        fitOuterSizeToFrame();
+// The outer size includes the frame; the client area is what the frame leaves of it.
+void MainWindow::fitClientToFrame() {
+    appliedFrame_ = reportedFrame();
+    setFixedSize(kOuterWidth - appliedFrame_.left() - appliedFrame_.right(),
+                 kOuterHeight - appliedFrame_.top() - appliedFrame_.bottom());
+}
+
+// An X11 window manager reports the frame only once it has framed the window, which the first
+// paint follows; it may change the frame later too.
+bool MainWindow::event(QEvent* event) {
+    const bool handled = QWidget::event(event);
+    const bool frameMayHaveChanged =
+        event->type() == QEvent::Paint || event->type() == QEvent::Move;
+    if (frameMayHaveChanged && reportedFrame() != appliedFrame_)
+        fitClientToFrame();
+    return handled;
 }
 
 void MainWindow::onCreated() {

@@ -36,12 +36,13 @@ public:
     QLabel* const 标签1;
 
 protected:
-    void moveEvent(QMoveEvent* event) override;
+    bool event(QEvent* event) override;
 
 private:
     void buildControls();
     void wireEvents();
-    void fitOuterSizeToFrame();
+    void fitClientToFrame();
+    QMargins reportedFrame() const;
 
     void onCreated();
     void onGenerateClicked();
