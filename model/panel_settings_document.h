@@ -16,7 +16,6 @@ public:
     // Any visible value other than 0 is written as 1.
     void appendEntry(ToggleKey key, int visible);
 
-    std::size_t entryCount() const { return entries_.size(); }
     // The exact length of toText(), known without rendering.
     std::size_t byteCount() const;
 

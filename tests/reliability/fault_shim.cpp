@@ -39,6 +39,14 @@ bool takesMode(int flags) {
     return (flags & (O_CREAT | __O_TMPFILE)) != 0;
 }
 
+// Every open call of the program ends here.
+int openAt(int directory, const char* path, int flags, mode_t mode) {
+    if (injectFault())
+        return -1;
+    static const auto next = real<int (*)(int, const char*, int, ...)>("openat");
+    return next(directory, path, flags, mode);
+}
+
 } // namespace
 
 // The macros paste types and parameter lists; the analyzer loses track of va_start in them.
@@ -57,39 +65,36 @@ int kavrena_faults_disarm() {
     return calls.load();
 }
 
-#define KAVRENA_OPEN_LIKE(name)                                                                    \
-    int name(const char* path, int flags, ...) {                                                   \
-        mode_t mode = 0;                                                                           \
-        if (takesMode(flags)) {                                                                    \
-            va_list arguments;                                                                     \
-            va_start(arguments, flags);                                                            \
-            mode = static_cast<mode_t>(va_arg(arguments, int));                                    \
-            va_end(arguments);                                                                     \
-        }                                                                                          \
-        if (injectFault())                                                                         \
-            return -1;                                                                             \
-        static const auto next = real<int (*)(const char*, int, ...)>(#name);                      \
-        return next(path, flags, mode);                                                            \
+// The four open calls read the mode that only a call which may create a file passes, and all
+// go on as openat.
+#define KAVRENA_MODE_ARGUMENT(mode, flags)                                                         \
+    mode_t mode = 0;                                                                               \
+    if (takesMode(flags)) {                                                                        \
+        va_list arguments;                                                                         \
+        va_start(arguments, flags);                                                                \
+        mode = static_cast<mode_t>(va_arg(arguments, int));                                        \
+        va_end(arguments);                                                                         \
     }
-KAVRENA_OPEN_LIKE(open)
-KAVRENA_OPEN_LIKE(open64)
 
-#define KAVRENA_OPENAT_LIKE(name)                                                                  \
-    int name(int directory, const char* path, int flags, ...) {                                    \
-        mode_t mode = 0;                                                                           \
-        if (takesMode(flags)) {                                                                    \
-            va_list arguments;                                                                     \
-            va_start(arguments, flags);                                                            \
-            mode = static_cast<mode_t>(va_arg(arguments, int));                                    \
-            va_end(arguments);                                                                     \
-        }                                                                                          \
-        if (injectFault())                                                                         \
-            return -1;                                                                             \
-        static const auto next = real<int (*)(int, const char*, int, ...)>(#name);                 \
-        return next(directory, path, flags, mode);                                                 \
-    }
-KAVRENA_OPENAT_LIKE(openat)
-KAVRENA_OPENAT_LIKE(openat64)
+int open(const char* path, int flags, ...) {
+    KAVRENA_MODE_ARGUMENT(mode, flags)
+    return openAt(AT_FDCWD, path, flags, mode);
+}
+
+int open64(const char* path, int flags, ...) {
+    KAVRENA_MODE_ARGUMENT(mode, flags)
+    return openAt(AT_FDCWD, path, flags, mode);
+}
+
+int openat(int directory, const char* path, int flags, ...) {
+    KAVRENA_MODE_ARGUMENT(mode, flags)
+    return openAt(directory, path, flags, mode);
+}
+
+int openat64(int directory, const char* path, int flags, ...) {
+    KAVRENA_MODE_ARGUMENT(mode, flags)
+    return openAt(directory, path, flags, mode);
+}
 
 // Every other call passes its arguments through unchanged.
 #define KAVRENA_PASS_THROUGH(result, name, parameters, arguments)                                  \
