@@ -3,7 +3,7 @@
 // tree, and the box asked for.
 #include "model/generate_command.h"
 #include "model/in_memory_toggle_list.h"
-#include "platform/save_file_writer.h"
+#include "qt/save_file_writer.h"
 
 #include <benchmark/benchmark.h>
 

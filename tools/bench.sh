@@ -15,5 +15,5 @@ echo "== rendering the settings document"
 echo "== one save, from the click to the file on disk"
 "$bench/kavrena_save_bench"
 echo "== start-up on a private X server"
-"$bench/kavrena_startup_bench" build/bench/app/kavrena "$bench/kavrena_bare_window" \
+"$bench/kavrena_startup_bench" build/bench/qt/kavrena "$bench/kavrena_bare_window" \
     "$bench/kavrena_bare_window_with_label"

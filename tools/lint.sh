@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build_dir=${1:?usage: tools/lint.sh BUILD_DIR}
-folders=(model platform ui app tools bench tests)
+folders=(model qt win32 tools bench tests)
 jobs=$(nproc 2>/dev/null || echo 2)
 
 echo "clang-tidy (.clang-tidy) over ${folders[*]}"

@@ -9,7 +9,7 @@ kavrena_ensure_packages "${KAVRENA_BUILD_PACKAGES[@]}"
 cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release -DKAVRENA_BUILD_TESTS=OFF \
     -DKAVRENA_BUILD_BENCHMARKS=OFF >/dev/null
 cmake --build build/release -j"$(kavrena_jobs)"
-program="$PWD/build/release/app/kavrena"
+program="$PWD/build/release/qt/kavrena"
 
 if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
     exec "$program"

@@ -4,7 +4,7 @@
 #include "support/default_rows.h"
 #include "support/recording_services.h"
 #include "support/scratch_directory.h"
-#include "ui/row_reordering.h"
+#include "model/row_reordering.h"
 
 #include <QImage>
 #include <QThread>

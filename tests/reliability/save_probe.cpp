@@ -9,7 +9,7 @@
 
 #include "model/generate_command.h"
 #include "model/in_memory_toggle_list.h"
-#include "platform/save_file_writer.h"
+#include "qt/save_file_writer.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -1,7 +1,7 @@
-#include "ui/list_view_toggle_list.h"
+#include "qt/list_view_toggle_list.h"
 
 #include "support/toggle_list_contract.h"
-#include "ui/panel_list_view.h"
+#include "qt/panel_list_view.h"
 
 #include <QStyleOptionViewItem>
 #include <QTest>

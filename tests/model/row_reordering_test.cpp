@@ -1,4 +1,4 @@
-#include "ui/row_reordering.h"
+#include "model/row_reordering.h"
 
 #include "model/in_memory_toggle_list.h"
 #include "support/recording_services.h"

@@ -2,8 +2,8 @@
 // neighbour's, the selection follows the texts, and the ticks stay where they are.
 #pragma once
 
-#include "model/platform_services.h"
-#include "model/toggle_list.h"
+#include "platform_services.h"
+#include "toggle_list.h"
 
 #include <string_view>
 

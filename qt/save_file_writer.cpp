@@ -3,11 +3,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
-#ifdef _WIN32
-#include <io.h>
-#else
 #include <unistd.h>
-#endif
 
 namespace kavrena {
 namespace {
@@ -28,11 +24,7 @@ bool isReadOnlyFile(const QString& fileName) {
 bool syncToDisk(QSaveFile& file) {
     if (!file.flush())
         return false;
-#ifdef _WIN32
-    return _commit(file.handle()) == 0;
-#else
     return ::fsync(file.handle()) == 0;
-#endif
 }
 
 } // namespace

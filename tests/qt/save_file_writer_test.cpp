@@ -1,4 +1,4 @@
-#include "platform/save_file_writer.h"
+#include "qt/save_file_writer.h"
 
 #include "model/generate_command.h"
 #include "model/in_memory_toggle_list.h"

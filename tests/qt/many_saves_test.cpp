@@ -1,10 +1,10 @@
 // A thousand saves in one running program: every file exact, memory flat.
-#include "ui/main_window.h"
+#include "qt/main_window.h"
 
-#include "platform/save_file_writer.h"
+#include "qt/save_file_writer.h"
 #include "support/default_rows.h"
 #include "support/scratch_directory.h"
-#include "ui/panel_list_view.h"
+#include "qt/panel_list_view.h"
 
 #include <QPushButton>
 

@@ -1,10 +1,10 @@
-#include "ui/main_window.h"
+#include "qt/main_window.h"
 
 #include "support/default_rows.h"
 #include "support/plist_reader.h"
 #include "support/recording_services.h"
-#include "ui/panel_list_view.h"
-#include "ui/qt_information_box.h"
+#include "qt/panel_list_view.h"
+#include "qt/qt_information_box.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -4,7 +4,7 @@
 
 #include "list_view_toggle_list.h"
 #include "model/generate_command.h"
-#include "row_reordering.h"
+#include "model/row_reordering.h"
 
 #include <QWidget>
 
