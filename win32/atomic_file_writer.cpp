@@ -24,6 +24,13 @@ HANDLE createTemporaryBeside(const std::wstring& target, std::wstring& temporary
     return INVALID_HANDLE_VALUE;
 }
 
+// Windows refuses to rename over a read-only file, but not every implementation of its API does
+// (Wine replaces it): the attribute is checked here, so the file is kept everywhere.
+bool isReadOnly(const std::wstring& path) {
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0;
+}
+
 bool writeAll(HANDLE file, std::span<const std::byte> bytes) {
     while (!bytes.empty()) {
         const auto chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size(), 1u << 30));
@@ -39,6 +46,8 @@ bool writeAll(HANDLE file, std::span<const std::byte> bytes) {
 
 bool AtomicFileWriter::writeWholeFile(const std::string& path, std::span<const std::byte> bytes) {
     const std::wstring target = toWide(path);
+    if (isReadOnly(target))
+        return false;
     std::wstring temporary;
     const HANDLE file = createTemporaryBeside(target, temporary);
     if (file == INVALID_HANDLE_VALUE)
@@ -47,8 +56,8 @@ bool AtomicFileWriter::writeWholeFile(const std::string& path, std::span<const s
     const bool closed = CloseHandle(file) != 0;
 
     // One rename, so a reader sees the earlier file or the new one, never a part. It fails, and
-    // the earlier file stays as it was, when that file is read-only or another program holds it
-    // open without letting it be deleted. ReplaceFileW is no single rename everywhere.
+    // the earlier file stays as it was, when another program holds that file open without
+    // letting it be deleted. ReplaceFileW is no single rename everywhere.
     if (onDisk && closed &&
         MoveFileExW(temporary.c_str(), target.c_str(),
                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0)

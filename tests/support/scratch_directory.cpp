@@ -6,17 +6,25 @@
 #include <stdexcept>
 
 #include <algorithm>
-#include <cstdlib>
+#include <random>
+#ifndef _WIN32
 #include <sys/wait.h>
 #include <unistd.h>
+#endif
 
 namespace kavrena::testing {
 
 ScratchDirectory::ScratchDirectory() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "kavrena-test-XXXXXX").string();
-    if (mkdtemp(pattern.data()) == nullptr)
-        throw std::runtime_error("cannot make a scratch directory");
-    path_ = pattern;
+    std::random_device random;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const auto candidate = std::filesystem::temp_directory_path() /
+                               ("kavrena-test-" + std::to_string(random()));
+        if (std::filesystem::create_directory(candidate)) {
+            path_ = candidate;
+            return;
+        }
+    }
+    throw std::runtime_error("cannot make a scratch directory");
 }
 
 ScratchDirectory::~ScratchDirectory() {
@@ -46,6 +54,7 @@ void writeFile(const std::filesystem::path& file, const std::string& content) {
     out << content;
 }
 
+#ifndef _WIN32
 int runInChild(const std::function<int()>& body) {
     const pid_t child = fork();
     if (child == 0)
@@ -55,5 +64,7 @@ int runInChild(const std::function<int()>& body) {
         return -1;
     return WEXITSTATUS(status);
 }
+
+#endif
 
 } // namespace kavrena::testing

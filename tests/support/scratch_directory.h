@@ -26,7 +26,9 @@ private:
 std::string readFile(const std::filesystem::path& file);
 void writeFile(const std::filesystem::path& file, const std::string& content);
 
+#ifndef _WIN32
 // Runs the body in a forked child and gives its exit status, or -1 when it did not exit.
 int runInChild(const std::function<int()>& body);
+#endif
 
 } // namespace kavrena::testing
