@@ -26,7 +26,13 @@ VirtualDisplay::VirtualDisplay() {
         name_ = QLatin1Char(':') + number;
 }
 
+VirtualDisplay::VirtualDisplay(QString name, QProcessEnvironment environment)
+    : name_(std::move(name))
+    , environment_(std::move(environment)) {}
+
 VirtualDisplay::~VirtualDisplay() {
+    if (server_.state() == QProcess::NotRunning)
+        return;
     server_.terminate();
     if (!server_.waitForFinished(5'000))
         server_.kill();
@@ -34,7 +40,7 @@ VirtualDisplay::~VirtualDisplay() {
 }
 
 QProcessEnvironment VirtualDisplay::environment() const {
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    QProcessEnvironment environment = environment_;
     environment.insert(QStringLiteral("DISPLAY"), name_);
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
     environment.remove(QStringLiteral("WAYLAND_DISPLAY"));

@@ -13,6 +13,8 @@ namespace kavrena::testing {
 class VirtualDisplay {
 public:
     VirtualDisplay(); // starts Xvfb on a free display
+    // A display that runs already, and the environment its programs need besides DISPLAY.
+    VirtualDisplay(QString name, QProcessEnvironment environment);
     ~VirtualDisplay();
     VirtualDisplay(const VirtualDisplay&) = delete;
     VirtualDisplay& operator=(const VirtualDisplay&) = delete;
@@ -26,6 +28,7 @@ public:
 private:
     QProcess server_;
     QString name_;
+    QProcessEnvironment environment_ = QProcessEnvironment::systemEnvironment();
 };
 
 // xdotool against one display.

@@ -30,7 +30,8 @@ enter() {
     while IFS= read -r line; do export "${line?}"; done < <(environment)
 }
 
-running() { [ -s "$dir/xvfb.pid" ] && kill -0 "$(cat "$dir/xvfb.pid")" 2>/dev/null; }
+# The display answers, not merely a process by that number lives.
+running() { [ -s "$dir/display" ] && xdpyinfo -display ":$(cat "$dir/display")" >/dev/null 2>&1; }
 
 start() {
     mkdir -p "$dir"
@@ -54,8 +55,8 @@ start() {
         wineboot -i </dev/null >/dev/null 2>&1 9>&-
         wineserver -w
     fi
-    # A server that stays makes each program start in a fraction of a second.
-    setsid wineserver -p </dev/null >/dev/null 2>&1 9>&-
+    # A server that stays makes each program start in a fraction of a second; one may run already.
+    setsid wineserver -p </dev/null >/dev/null 2>&1 9>&- || true
     # A program that crashes ends at once instead of waiting in Wine's debugger.
     wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' /v Debugger \
         /d '' /f </dev/null >/dev/null 2>&1 9>&- || { echo "Wine does not start" >&2; exit 1; }
@@ -67,7 +68,7 @@ stop() {
         enter
         wineserver -k 2>/dev/null || true
     fi
-    if running; then kill "$(cat "$dir/xvfb.pid")"; fi
+    if [ -s "$dir/xvfb.pid" ]; then kill "$(cat "$dir/xvfb.pid")" 2>/dev/null || true; fi
     rm -f "$dir/xvfb.pid" "$dir/display"
 }
 

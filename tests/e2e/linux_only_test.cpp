@@ -1,0 +1,130 @@
+// What only the Linux program has: its X window's own geometry, the frame a window manager
+// puts around it, and the message when there is no display at all.
+#include "kavrena_on_x.h"
+
+#include <QRect>
+#include <QThread>
+
+#include <gmock/gmock.h>
+
+// Shows a rectangle in a failure as x,y w×h.
+inline void PrintTo(const QRect& rect, std::ostream* out) {
+    *out << rect.x() << ',' << rect.y() << ' ' << rect.width() << 'x' << rect.height();
+}
+
+namespace kavrena::testing {
+namespace {
+
+// Without a window manager the X window is the whole window.
+TEST_F(KavrenaOnX, WindowIsCentredAtItsSize) {
+    const QString geometry = input.run({"getwindowgeometry", "--shell", window}).value_or("");
+    EXPECT_TRUE(geometry.contains("X=403\n") && geometry.contains("Y=205\n"))
+        << geometry.toStdString();
+    EXPECT_TRUE(geometry.contains("WIDTH=218\n") && geometry.contains("HEIGHT=357"))
+        << geometry.toStdString();
+}
+
+TEST(KavrenaWithoutDisplay, SaysSoOnStandardErrorAndFails) {
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("DISPLAY", ":9999");
+    environment.insert("QT_QPA_PLATFORM", "xcb");
+    program.setProcessEnvironment(environment);
+    program.start(QStringLiteral(KAVRENA_EXECUTABLE), QStringList{});
+    ASSERT_TRUE(program.waitForFinished(10'000));
+    EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
+    EXPECT_NE(program.exitCode(), 0);
+    EXPECT_THAT(program.readAllStandardError().toStdString(),
+                ::testing::HasSubstr("cannot show the window: no display could be opened"));
+}
+
+} // namespace
+} // namespace kavrena::testing
+
+namespace kavrena::testing {
+namespace {
+
+// "N, N, N, N" of an xprop CARDINAL list; empty when the property is not set yet.
+std::vector<int> cardinals(const QString& xpropLine) {
+    std::vector<int> values;
+    const qsizetype equals = xpropLine.indexOf(QLatin1Char('='));
+    if (equals < 0)
+        return values;
+    for (const QString& part : xpropLine.mid(equals + 1).split(QLatin1Char(',')))
+        values.push_back(part.trimmed().toInt());
+    return values;
+}
+
+// The client area from xwininfo's "Absolute upper-left X:", "Width:" and the like.
+QRect clientArea(const QString& xwininfo) {
+    auto field = [&](const QString& name) {
+        const qsizetype at = xwininfo.indexOf(name);
+        return at < 0 ? -1
+                      : xwininfo.mid(at + name.size())
+                            .section(QLatin1Char('\n'), 0, 0)
+                            .trimmed()
+                            .toInt();
+    };
+    return {field("Absolute upper-left X:"), field("Absolute upper-left Y:"), field("Width:"),
+            field("Height:")};
+}
+
+QString run(const QString& program, const QStringList& arguments,
+            const QProcessEnvironment& environment) {
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    process.start(program, arguments);
+    process.waitForFinished(10'000);
+    return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
+}
+
+// With a window manager that frames the window, the frame is part of the 218 x 357.
+TEST(KavrenaUnderAWindowManager, OuterSizeIncludesTheFrameAndStaysCentred) {
+    VirtualDisplay display;
+    ASSERT_TRUE(display.isRunning());
+    XInput input(display);
+    QProcess windowManager;
+    windowManager.setProcessEnvironment(display.environment());
+    windowManager.start(QStringLiteral("openbox"), QStringList{});
+    ASSERT_TRUE(windowManager.waitForStarted(10'000));
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        if (run("xprop", {"-root", "_NET_SUPPORTING_WM_CHECK"}, display.environment())
+                .contains('#'))
+            break;
+        QThread::msleep(50);
+    }
+
+    QProcess program;
+    program.setProcessEnvironment(display.environment());
+    program.start(QStringLiteral(KAVRENA_EXECUTABLE), QStringList{});
+    const auto window = input.waitForWindow(QStringLiteral("Kavrena1.4"));
+    ASSERT_TRUE(window.has_value());
+
+    // left, right, top, bottom, as the window manager reports them; and where the client area
+    // stands on the screen (xdotool would add the frame to the position).
+    std::vector<int> frame;
+    QRect client;
+    auto expectedClient = [&] {
+        return QRect(403 + frame[0], 205 + frame[2], 218 - frame[0] - frame[1],
+                     357 - frame[2] - frame[3]);
+    };
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        frame =
+            cardinals(run("xprop", {"-id", *window, "_NET_FRAME_EXTENTS"}, display.environment()));
+        client = clientArea(run("xwininfo", {"-id", *window}, display.environment()));
+        if (frame.size() == 4 && client == expectedClient())
+            break;
+        QThread::msleep(50);
+    }
+    program.kill();
+    program.waitForFinished(5'000);
+    windowManager.kill();
+    windowManager.waitForFinished(5'000);
+
+    ASSERT_EQ(frame.size(), 4u) << "the window manager reported no frame";
+    EXPECT_GT(frame[2], 0) << "no title bar";
+    EXPECT_EQ(client, expectedClient());
+}
+
+} // namespace
+} // namespace kavrena::testing
