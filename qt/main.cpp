@@ -1,8 +1,8 @@
 // Starts Qt, shows the one window and runs the event loop until it is closed.
 #include "qt/executable_location.h"
-#include "qt/save_file_writer.h"
 #include "qt/main_window.h"
 #include "qt/qt_information_box.h"
+#include "qt/save_file_writer.h"
 
 #include <QApplication>
 #include <QIcon>

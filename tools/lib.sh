@@ -2,12 +2,16 @@
 
 # To build the program.
 KAVRENA_BUILD_PACKAGES=(g++ cmake make pkg-config qt6-base-dev)
+# To cross-build the Windows program with mingw-w64 (the -posix compilers give the C++ library
+# its threads).
+KAVRENA_WINDOWS_BUILD_PACKAGES=(cmake make g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64)
 # To build and run every test and benchmark. The fonts draw the Chinese labels; Xvfb and
 # xdotool give the end-to-end test a real X server and real input, openbox a window manager
-# that frames the window; windres checks the Windows version record.
+# that frames the window; Wine runs the Windows program and its tests, in a Chinese locale made
+# from the locales package's sources.
 KAVRENA_TEST_PACKAGES=(googletest libgtest-dev libgmock-dev libbenchmark-dev libplist-dev
-    libxcb1-dev xvfb xdotool x11-utils openbox fonts-wqy-microhei binutils-mingw-w64-x86-64 clang-tidy
-    cppcheck)
+    libxcb1-dev xvfb xdotool x11-utils openbox fonts-wqy-microhei clang-tidy cppcheck
+    "${KAVRENA_WINDOWS_BUILD_PACKAGES[@]}" wine wine64 locales)
 # To show the program on a virtual display when the machine has none.
 KAVRENA_RUN_PACKAGES=(xvfb xdotool fonts-wqy-microhei)
 
@@ -37,3 +41,12 @@ kavrena_ensure_packages() {
 }
 
 kavrena_jobs() { nproc 2>/dev/null || echo 2; }
+
+# Cross-builds the Windows program (and, with -DKAVRENA_BUILD_TESTS=ON, its tests) into DIR.
+kavrena_build_windows() { # DIR [CMAKE_OPTION...]
+    local dir=$1
+    shift
+    cmake -S . -B "$dir" -DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/mingw-w64-x86_64.cmake" \
+        -DCMAKE_BUILD_TYPE=Release -DKAVRENA_BUILD_BENCHMARKS=OFF "$@" >/dev/null
+    cmake --build "$dir" -j"$(kavrena_jobs)"
+}

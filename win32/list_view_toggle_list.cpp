@@ -56,7 +56,8 @@ int ListViewToggleList::appendRow() {
     item.mask = LVIF_TEXT;
     item.iItem = rowCount();
     item.pszText = empty;
-    const auto row = static_cast<int>(send(view_, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item)));
+    const auto row =
+        static_cast<int>(send(view_, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item)));
     if (row < 0)
         return -1;
     // A row is inserted without a box until it is given one.
@@ -73,8 +74,8 @@ std::string ListViewToggleList::cellText(int row, int column) const {
         LVITEMW item{};
         item.pszText = buffer.data();
         item.cchTextMax = static_cast<int>(buffer.size());
-        const auto copied = static_cast<std::size_t>(
-            send(view_, LVM_GETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item)));
+        const auto copied = static_cast<std::size_t>(send(
+            view_, LVM_GETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item)));
         if (copied + 1 < buffer.size()) {
             buffer.resize(copied);
             return toUtf8(buffer);
@@ -113,8 +114,8 @@ int ListViewToggleList::selectedCount() const {
 std::vector<int> ListViewToggleList::selectedRows() const {
     std::vector<int> rows;
     int row = -1;
-    while ((row = static_cast<int>(send(view_, LVM_GETNEXTITEM, static_cast<WPARAM>(row),
-                                        LVNI_SELECTED))) >= 0)
+    while ((row = static_cast<int>(
+                send(view_, LVM_GETNEXTITEM, static_cast<WPARAM>(row), LVNI_SELECTED))) >= 0)
         rows.push_back(row);
     return rows;
 }

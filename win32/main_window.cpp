@@ -16,9 +16,8 @@ constexpr int kIconResource = 1;
 
 HICON programIcon(int sizeMetric) {
     const int size = GetSystemMetrics(sizeMetric);
-    return static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr),
-                                         MAKEINTRESOURCEW(kIconResource), IMAGE_ICON, size,
-                                         size, LR_DEFAULTCOLOR | LR_SHARED));
+    return static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kIconResource),
+                                         IMAGE_ICON, size, size, LR_DEFAULTCOLOR | LR_SHARED));
 }
 
 bool registerWindowClass(WNDPROC procedure) {
@@ -45,9 +44,8 @@ HFONT createMessageFont() {
 
 HWND createControl(HWND parent, const wchar_t* windowClass, const std::wstring& text, DWORD style,
                    int id, const RECT& place) {
-    return CreateWindowExW(0, windowClass, text.c_str(), WS_CHILD | WS_VISIBLE | style,
-                           place.left, place.top, place.right - place.left,
-                           place.bottom - place.top, parent,
+    return CreateWindowExW(0, windowClass, text.c_str(), WS_CHILD | WS_VISIBLE | style, place.left,
+                           place.top, place.right - place.left, place.bottom - place.top, parent,
                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                            GetModuleHandleW(nullptr), nullptr);
 }
@@ -77,10 +75,11 @@ MainWindow::MainWindow(InformationBox& box, WholeFileWriter& writer, std::string
         throw std::runtime_error("the window class was refused");
     const POINT place = centredOnPrimaryScreen();
     // A fixed frame with the system menu and a close button, and no minimise or maximise box.
-    CreateWindowExW(0, kWindowClass, kCaption, WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU, place.x,
-                    place.y, kOuterWidth, kOuterHeight, nullptr, nullptr,
-                    GetModuleHandleW(nullptr), this);
-    if (window_ == nullptr)
+    // The window procedure learns its MainWindow, and window_ its handle, at WM_NCCREATE.
+    const HWND created = CreateWindowExW(
+        0, kWindowClass, kCaption, WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU, place.x, place.y,
+        kOuterWidth, kOuterHeight, nullptr, nullptr, GetModuleHandleW(nullptr), this);
+    if (created == nullptr)
         throw std::runtime_error("the main window was refused");
 }
 
@@ -104,7 +103,8 @@ void MainWindow::showCentred() {
 LRESULT CALLBACK MainWindow::windowProcedure(HWND window, UINT message, WPARAM wParam,
                                              LPARAM lParam) {
     if (message == WM_NCCREATE) {
-        auto* self = static_cast<MainWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        auto* self =
+            static_cast<MainWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
         self->window_ = window;
         SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
     }

@@ -7,9 +7,9 @@ namespace fs = std::filesystem;
 
 QProcessEnvironment readSessionEnvironment() {
     QProcess script;
-    script.start(QStringLiteral("bash"), {QStringLiteral(KAVRENA_WINE_SESSION_SCRIPT),
-                                          QStringLiteral("environment"),
-                                          QStringLiteral(KAVRENA_WINE_SESSION)});
+    script.start(QStringLiteral("bash"),
+                 {QStringLiteral(KAVRENA_WINE_SESSION_SCRIPT), QStringLiteral("environment"),
+                  QStringLiteral(KAVRENA_WINE_SESSION)});
     script.waitForFinished(10'000);
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const char* name : {"LC_ALL", "LC_CTYPE", "LC_MESSAGES", "LANGUAGE"})
@@ -55,7 +55,8 @@ QProcessEnvironment wineSessionEnvironment() {
 std::optional<QString> runProbe(const QStringList& arguments) {
     QProcess probe;
     probe.setProcessEnvironment(wineSessionEnvironment());
-    probe.start(QStringLiteral("wine"), QStringList{QStringLiteral(KAVRENA_WINDOW_PROBE)} + arguments);
+    probe.start(QStringLiteral("wine"),
+                QStringList{QStringLiteral(KAVRENA_WINDOW_PROBE)} + arguments);
     if (!probe.waitForFinished(20'000) || probe.exitStatus() != QProcess::NormalExit ||
         probe.exitCode() != 0)
         return std::nullopt;

@@ -26,9 +26,9 @@ VirtualDisplay::VirtualDisplay() {
         name_ = QLatin1Char(':') + number;
 }
 
-VirtualDisplay::VirtualDisplay(QString name, QProcessEnvironment environment)
+VirtualDisplay::VirtualDisplay(QString name, const QProcessEnvironment& environment)
     : name_(std::move(name))
-    , environment_(std::move(environment)) {}
+    , environment_(environment) {}
 
 VirtualDisplay::~VirtualDisplay() {
     if (server_.state() == QProcess::NotRunning)

@@ -14,7 +14,7 @@ class VirtualDisplay {
 public:
     VirtualDisplay(); // starts Xvfb on a free display
     // A display that runs already, and the environment its programs need besides DISPLAY.
-    VirtualDisplay(QString name, QProcessEnvironment environment);
+    VirtualDisplay(QString name, const QProcessEnvironment& environment);
     ~VirtualDisplay();
     VirtualDisplay(const VirtualDisplay&) = delete;
     VirtualDisplay& operator=(const VirtualDisplay&) = delete;

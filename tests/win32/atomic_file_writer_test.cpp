@@ -45,7 +45,8 @@ TEST_F(AtomicWrite, ReplacesALongerFileWholeAndLeavesNothingBeside) {
 TEST_F(AtomicWrite, WritesIntoADirectoryWithAChineseName) {
     const fs::path directory = scratch.path() / u8"测试 目录";
     fs::create_directory(directory);
-    ASSERT_TRUE(writer.writeWholeFile(utf8(directory / "WeeWindowListSetting.plist"), bytesOf(document)));
+    ASSERT_TRUE(
+        writer.writeWholeFile(utf8(directory / "WeeWindowListSetting.plist"), bytesOf(document)));
     EXPECT_EQ(readFile(directory / "WeeWindowListSetting.plist"), document);
 }
 
@@ -61,8 +62,9 @@ TEST_F(AtomicWrite, KeepsAReadOnlyFile) {
 TEST_F(AtomicWrite, KeepsAFileAnotherProgramHoldsOpen) {
     writeFile(target, earlier);
     // Another program reading the file, sharing reads and writes but not its deletion.
-    const HANDLE holder = CreateFileW(target.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                      nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    const HANDLE holder =
+        CreateFileW(target.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     ASSERT_NE(holder, INVALID_HANDLE_VALUE);
     EXPECT_FALSE(writer.writeWholeFile(utf8(target), bytesOf(document)));
     CloseHandle(holder);
@@ -74,8 +76,8 @@ TEST_F(AtomicWrite, KeepsAFileAnotherProgramHoldsOpen) {
 }
 
 TEST_F(AtomicWrite, FailsIntoAMissingDirectoryOrOverADirectory) {
-    EXPECT_FALSE(writer.writeWholeFile(utf8(scratch.path() / "missing" / "WeeWindowListSetting.plist"),
-                                       bytesOf(document)));
+    EXPECT_FALSE(writer.writeWholeFile(
+        utf8(scratch.path() / "missing" / "WeeWindowListSetting.plist"), bytesOf(document)));
     fs::create_directory(target);
     EXPECT_FALSE(writer.writeWholeFile(utf8(target), bytesOf(document)));
     EXPECT_TRUE(fs::is_directory(target));

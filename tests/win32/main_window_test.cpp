@@ -18,7 +18,8 @@ using ::testing::ElementsAre;
 
 std::wstring windowText(HWND window) {
     std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+    text.resize(static_cast<std::size_t>(
+        GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
     return text;
 }
 
@@ -119,7 +120,10 @@ TEST_F(Win32MainWindow, ControlsStandAtTheirPlacesWithTheirTextsInTheMessageFont
         {&MainWindow::按钮_上移, {121, 21, 193, 45}, L"上移", true},
         {&MainWindow::按钮_下移, {121, 72, 193, 96}, L"下移", true},
         {&MainWindow::按钮_生成, {121, 217, 193, 241}, L"生成plist", true},
-        {&MainWindow::标签1, {116, 265, 200, 300}, L"Varnoth倾情奉献\r\nv@example.org\r\n2012.07.16", false},
+        {&MainWindow::标签1,
+         {116, 265, 200, 300},
+         L"Varnoth倾情奉献\r\nv@example.org\r\n2012.07.16",
+         false},
     };
     NONCLIENTMETRICSW metrics{};
     metrics.cbSize = sizeof metrics;
@@ -137,7 +141,8 @@ TEST_F(Win32MainWindow, ControlsStandAtTheirPlacesWithTheirTextsInTheMessageFont
         EXPECT_TRUE(IsWindowEnabled(control) && IsWindowVisible(control));
 
         LOGFONTW font{};
-        GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof font, &font);
+        GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof font,
+                   &font);
         EXPECT_STREQ(font.lfFaceName, metrics.lfMessageFont.lfFaceName);
         EXPECT_EQ(font.lfHeight, metrics.lfMessageFont.lfHeight);
     }
@@ -148,11 +153,14 @@ TEST_F(Win32MainWindow, ControlsStandAtTheirPlacesWithTheirTextsInTheMessageFont
 TEST_F(Win32MainWindow, ListIsOneHeaderlessColumnWithCheckBoxesAndOneSelection) {
     const HWND list = window.超级列表框1;
     EXPECT_TRUE(hasStyle(list, LVS_REPORT | LVS_NOCOLUMNHEADER | LVS_SINGLESEL));
-    for (const LONG_PTR absent : {LVS_SHOWSELALWAYS, LVS_EDITLABELS, LVS_SORTASCENDING, LVS_SORTDESCENDING})
+    for (const LONG_PTR absent :
+         {LVS_SHOWSELALWAYS, LVS_EDITLABELS, LVS_SORTASCENDING, LVS_SORTDESCENDING})
         EXPECT_FALSE(hasStyle(list, absent)) << std::hex << absent;
     EXPECT_TRUE(GetWindowLongPtrW(list, GWL_EXSTYLE) & WS_EX_CLIENTEDGE); // sunken
-    const auto extended = static_cast<DWORD>(SendMessageW(list, LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0));
-    EXPECT_EQ(extended & (LVS_EX_CHECKBOXES | LVS_EX_FULLROWSELECT | LVS_EX_TRACKSELECT | LVS_EX_GRIDLINES),
+    const auto extended =
+        static_cast<DWORD>(SendMessageW(list, LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0));
+    EXPECT_EQ(extended & (LVS_EX_CHECKBOXES | LVS_EX_FULLROWSELECT | LVS_EX_TRACKSELECT |
+                          LVS_EX_GRIDLINES),
               static_cast<DWORD>(LVS_EX_CHECKBOXES));
 
     wchar_t title[16] = {};
@@ -196,7 +204,8 @@ TEST_F(Win32MainWindow, TabWalksTheButtonsAndNeverReachesTheListOrTheLabel) {
 
 TEST_F(Win32MainWindow, EnterAndF1DoNothingWhereverTheFocusIs) {
     window.rows().selectRow(3);
-    for (const HWND control : {window.按钮_生成, window.按钮_上移, window.按钮_下移, window.超级列表框1}) {
+    for (const HWND control :
+         {window.按钮_生成, window.按钮_上移, window.按钮_下移, window.超级列表框1}) {
         SetFocus(control);
         press(VK_RETURN);
         press(VK_F1);
@@ -212,7 +221,8 @@ TEST_F(Win32MainWindow, SpaceOnTheGenerateButtonWritesBesideTheProgramAndReports
     EXPECT_EQ(writer.writes, 1);
     EXPECT_EQ(writer.lastPath, "C:\\运行 目录\\WeeWindowListSetting.plist");
     EXPECT_EQ(writer.lastBytes, defaultDocument());
-    EXPECT_THAT(box.shown, ElementsAre(ShownMessage{std::string(GenerateCommand::kSuccessMessage), "信息"}));
+    EXPECT_THAT(box.shown,
+                ElementsAre(ShownMessage{std::string(GenerateCommand::kSuccessMessage), "信息"}));
 }
 
 TEST_F(Win32MainWindow, MoveButtonsRunTheReorderingCommands) {
@@ -236,8 +246,9 @@ TEST_F(Win32MainWindow, MoveButtonsRunTheReorderingCommands) {
 
 TEST_F(Win32MainWindow, FocusComesBackWhereItWasWhenTheWindowIsActiveAgain) {
     SetFocus(window.按钮_下移);
-    const HWND other = CreateWindowExW(0, WC_STATICW, L"other", WS_OVERLAPPED | WS_VISIBLE, 0, 0,
-                                       100, 100, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    const HWND other =
+        CreateWindowExW(0, WC_STATICW, L"other", WS_OVERLAPPED | WS_VISIBLE, 0, 0, 100, 100,
+                        nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
     SetActiveWindow(other);
     processPendingMessages();
     EXPECT_NE(GetFocus(), window.按钮_下移);

@@ -46,11 +46,12 @@ TEST(KavrenaExe, CarriesVersionOnePointFourAndTheProductTexts) {
 }
 
 TEST(KavrenaExe, CarriesItsIconAndTheCommonControlsManifest) {
-    const HMODULE module =
-        LoadLibraryExW(programPath().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    const HMODULE module = LoadLibraryExW(programPath().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
     ASSERT_NE(module, nullptr);
-    EXPECT_NE(FindResourceW(module, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(14)), nullptr); // RT_GROUP_ICON
-    const HRSRC manifest = FindResourceW(module, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(24)); // RT_MANIFEST
+    EXPECT_NE(FindResourceW(module, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(14)),
+              nullptr); // RT_GROUP_ICON
+    const HRSRC manifest =
+        FindResourceW(module, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(24)); // RT_MANIFEST
     ASSERT_NE(manifest, nullptr);
     const auto* text = static_cast<const char*>(LockResource(LoadResource(module, manifest)));
     const std::string content(text, SizeofResource(module, manifest));

@@ -29,13 +29,16 @@ int describeMainWindow() {
     thread.cbSize = sizeof thread;
     GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &thread);
     char hex[32];
-    std::snprintf(hex, sizeof hex, "%#lx", static_cast<unsigned long>(GetWindowLongW(window, GWL_STYLE)));
+    std::snprintf(hex, sizeof hex, "%#lx",
+                  static_cast<unsigned long>(GetWindowLongW(window, GWL_STYLE)));
     print("outer=" + std::to_string(outer.left) + "," + std::to_string(outer.top) + "," +
-          std::to_string(outer.right - outer.left) + "x" + std::to_string(outer.bottom - outer.top));
+          std::to_string(outer.right - outer.left) + "x" +
+          std::to_string(outer.bottom - outer.top));
     print("screen=" + std::to_string(GetSystemMetrics(SM_CXSCREEN)) + "x" +
           std::to_string(GetSystemMetrics(SM_CYSCREEN)));
     print(std::string("style=") + hex);
-    print("focus=" + std::to_string(thread.hwndFocus != nullptr ? GetDlgCtrlID(thread.hwndFocus) : 0));
+    print("focus=" +
+          std::to_string(thread.hwndFocus != nullptr ? GetDlgCtrlID(thread.hwndFocus) : 0));
     print("active=" + std::to_string(thread.hwndActive == window ? 1 : 0));
     return 0;
 }
@@ -60,7 +63,8 @@ int holdOpen(const wchar_t* file) {
     print("held");
     char ignored[64];
     DWORD got = 0;
-    while (ReadFile(GetStdHandle(STD_INPUT_HANDLE), ignored, sizeof ignored, &got, nullptr) && got > 0) {
+    while (ReadFile(GetStdHandle(STD_INPUT_HANDLE), ignored, sizeof ignored, &got, nullptr) &&
+           got > 0) {
     }
     CloseHandle(held);
     return 0;

@@ -25,14 +25,13 @@ const std::string kLongDirectory = "C:\\" + std::string(300, 'd');
 
 INSTANTIATE_TEST_SUITE_P(
     Executables, WindowsOutputPath,
-    ::testing::Values(
-        WindowsPathCase{"C:\\kavrena.exe", "C:\\WeeWindowListSetting.plist"},
-        WindowsPathCase{"D:\\工具\\Kavrena 1.4\\kavrena.exe",
-                        "D:\\工具\\Kavrena 1.4\\WeeWindowListSetting.plist"},
-        WindowsPathCase{"\\\\server\\share\\kavrena.exe",
-                        "\\\\server\\share\\WeeWindowListSetting.plist"},
-        WindowsPathCase{kLongDirectory + "\\kavrena.exe",
-                        kLongDirectory + "\\WeeWindowListSetting.plist"}));
+    ::testing::Values(WindowsPathCase{"C:\\kavrena.exe", "C:\\WeeWindowListSetting.plist"},
+                      WindowsPathCase{"D:\\工具\\Kavrena 1.4\\kavrena.exe",
+                                      "D:\\工具\\Kavrena 1.4\\WeeWindowListSetting.plist"},
+                      WindowsPathCase{"\\\\server\\share\\kavrena.exe",
+                                      "\\\\server\\share\\WeeWindowListSetting.plist"},
+                      WindowsPathCase{kLongDirectory + "\\kavrena.exe",
+                                      kLongDirectory + "\\WeeWindowListSetting.plist"}));
 
 } // namespace
 } // namespace kavrena::testing
