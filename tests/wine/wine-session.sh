@@ -69,6 +69,8 @@ stop() {
         wineserver -k 2>/dev/null || true
     fi
     if [ -s "$dir/xvfb.pid" ]; then kill "$(cat "$dir/xvfb.pid")" 2>/dev/null || true; fi
+    # Gone before this returns, so that the next server to start cannot meet this one.
+    for _ in $(seq 50); do running || break; sleep 0.1; done
     rm -f "$dir/xvfb.pid" "$dir/display"
 }
 
