@@ -2,18 +2,22 @@
 
 # To build the program.
 KAVRENA_BUILD_PACKAGES=(g++ cmake make pkg-config qt6-base-dev)
+# The labels and messages are Chinese: without a CJK font they show as empty boxes.
+KAVRENA_FONT_PACKAGES=(fonts-wqy-microhei)
 # To cross-build the Windows program with mingw-w64 (the -posix compilers give the C++ library
 # its threads).
 KAVRENA_WINDOWS_BUILD_PACKAGES=(cmake make g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64)
 # To build and run every test and benchmark. The fonts draw the Chinese labels; Xvfb and
 # xdotool give the end-to-end test a real X server and real input, openbox a window manager
-# that frames the window; Wine runs the Windows program and its tests, in a Chinese locale made
+# that frames the window; the desktop's validators check its entry and AppStream description;
+# Wine runs the Windows program and its tests, in a Chinese locale made
 # from the locales package's sources.
 KAVRENA_TEST_PACKAGES=(googletest libgtest-dev libgmock-dev libbenchmark-dev libplist-dev
     libxcb1-dev xvfb xdotool x11-utils openbox fonts-wqy-microhei clang-tidy cppcheck
+    desktop-file-utils appstream
     "${KAVRENA_WINDOWS_BUILD_PACKAGES[@]}" wine wine64 locales)
 # To show the program on a virtual display when the machine has none.
-KAVRENA_RUN_PACKAGES=(xvfb xdotool fonts-wqy-microhei)
+KAVRENA_RUN_PACKAGES=(xvfb xdotool)
 
 # Installs those of the named packages that are missing: as root directly, else with sudo.
 kavrena_ensure_packages() {

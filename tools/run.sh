@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 source tools/lib.sh
 
-kavrena_ensure_packages "${KAVRENA_BUILD_PACKAGES[@]}"
+kavrena_ensure_packages "${KAVRENA_BUILD_PACKAGES[@]}" "${KAVRENA_FONT_PACKAGES[@]}"
 cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release -DKAVRENA_BUILD_TESTS=OFF \
     -DKAVRENA_BUILD_BENCHMARKS=OFF >/dev/null
 cmake --build build/release -j"$(kavrena_jobs)"

@@ -2,8 +2,14 @@
 // puts around it, and the message when there is no display at all.
 #include "kavrena_on_x.h"
 
+#include "support/default_rows.h"
+
 #include <QRect>
 #include <QThread>
+
+#include <optional>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <gmock/gmock.h>
 
@@ -23,6 +29,103 @@ TEST_F(KavrenaOnX, WindowIsCentredAtItsSize) {
     EXPECT_TRUE(geometry.contains("WIDTH=218\n") && geometry.contains("HEIGHT=357"))
         << geometry.toStdString();
 }
+
+// Gives the tree to a user who is not root, as if that user had installed it.
+void giveTo(const std::filesystem::path& tree, uid_t user) {
+    ASSERT_EQ(::chown(tree.c_str(), user, user), 0);
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(tree))
+        ASSERT_EQ(::lchown(entry.path().c_str(), user, user), 0) << entry.path();
+}
+
+// Runs a command to its end; its standard error when it failed, nothing when it succeeded.
+std::optional<std::string> failureOf(const QString& program, const QStringList& arguments) {
+    QProcess process;
+    process.start(program, arguments);
+    if (process.waitForFinished(120'000) && process.exitStatus() == QProcess::NormalExit &&
+        process.exitCode() == 0)
+        return std::nullopt;
+    return program.toStdString() + ": " + process.readAllStandardError().toStdString();
+}
+
+QString text(const std::filesystem::path& path) {
+    return QString::fromStdString(path.string());
+}
+
+// The two ways a user gets the program: each lays it out in the user's home, as root would
+// (the test then gives it to the user), and says where the program is.
+struct WayOfGettingIt {
+    const char* name;
+    std::filesystem::path (*layOut)(const std::filesystem::path& home);
+};
+
+void PrintTo(const WayOfGettingIt& way, std::ostream* out) {
+    *out << way.name;
+}
+
+const WayOfGettingIt kWaysOfGettingIt[] = {
+    {"PerUserInstall",
+     [](const std::filesystem::path& home) {
+         const auto failed = failureOf(
+             "cmake", {"--install", KAVRENA_BUILD_DIRECTORY, "--prefix", text(home / ".local")});
+         EXPECT_FALSE(failed.has_value()) << *failed;
+         return home / ".local" / "bin" / "kavrena";
+     }},
+    {"UnpackedArchive",
+     [](const std::filesystem::path& home) {
+         const std::filesystem::path packages = home / "packages";
+         auto failed = failureOf("cpack", {"-G", "TGZ", "--config",
+                                           KAVRENA_BUILD_DIRECTORY "/CPackConfig.cmake", "-B",
+                                           text(packages)});
+         EXPECT_FALSE(failed.has_value()) << *failed;
+         const std::filesystem::path archive = packages / "kavrena-1.4.0-linux-x86_64.tar.gz";
+         failed = failureOf("tar", {"-xzf", text(archive), "-C", text(home)});
+         EXPECT_FALSE(failed.has_value()) << *failed;
+         return home / "kavrena-1.4.0-linux-x86_64" / "kavrena";
+     }},
+};
+
+class KavrenaForOneUser : public ::testing::TestWithParam<WayOfGettingIt> {};
+
+// Not root: the program saves as that user, beside itself.
+TEST_P(KavrenaForOneUser, SavesBesideItselfAsThatUser) {
+    constexpr uid_t kUnprivileged = 65534;
+    ScratchDirectory scratch;
+    const std::filesystem::path home = scratch.path() / "home";
+    std::filesystem::create_directory(home);
+    const std::filesystem::path executable = GetParam().layOut(home);
+    ASSERT_TRUE(std::filesystem::exists(executable));
+    giveTo(home, kUnprivileged);
+
+    VirtualDisplay display;
+    ASSERT_TRUE(display.isRunning());
+    XInput input(display);
+    QProcessEnvironment environment = display.environment();
+    environment.insert("HOME", text(home));
+    environment.remove("XDG_RUNTIME_DIR"); // root's
+    QProcess program;
+    program.setProcessEnvironment(environment);
+    program.start(QStringLiteral("setpriv"),
+                  {"--reuid=65534", "--regid=65534", "--clear-groups", "--", text(executable)});
+    const auto window = input.waitForWindow(QStringLiteral("Kavrena1.4"), 20'000);
+    ASSERT_TRUE(window.has_value()) << program.readAllStandardError().toStdString();
+    input.clickAt(*window, kGenerateButton.x(), kGenerateButton.y());
+    const auto box = input.waitForWindow(QStringLiteral("信息"));
+    ASSERT_TRUE(box.has_value());
+    input.focus(*box);
+    input.key(QStringLiteral("Return"));
+    EXPECT_TRUE(input.waitUntilGone(QStringLiteral("信息")));
+    program.kill();
+    program.waitForFinished(5'000);
+
+    const std::filesystem::path file = executable.parent_path() / "WeeWindowListSetting.plist";
+    EXPECT_EQ(readFile(file), defaultDocument());
+    struct stat status {};
+    ASSERT_EQ(::stat(file.c_str(), &status), 0);
+    EXPECT_EQ(status.st_uid, kUnprivileged) << "written by someone else";
+}
+
+INSTANTIATE_TEST_SUITE_P(Ways, KavrenaForOneUser, ::testing::ValuesIn(kWaysOfGettingIt),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(KavrenaWithoutDisplay, SaysSoOnStandardErrorAndFails) {
     QProcess program;

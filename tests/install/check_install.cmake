@@ -7,7 +7,7 @@ execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${PREFI
 if(NOT result EQUAL 0)
     message(FATAL_ERROR "cmake --install failed: ${result}")
 endif()
-foreach(path bin/kavrena share/applications/kavrena.desktop
+foreach(path bin/kavrena share/applications/kavrena.desktop share/metainfo/kavrena.metainfo.xml
         share/icons/hicolor/scalable/apps/kavrena.svg
         share/icons/hicolor/16x16/apps/kavrena.png share/icons/hicolor/48x48/apps/kavrena.png
         share/icons/hicolor/256x256/apps/kavrena.png)
