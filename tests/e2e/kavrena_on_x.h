@@ -25,7 +25,7 @@ protected:
         ASSERT_TRUE(program->display().isRunning()) << "no X server";
         program->start(process, runDirectory);
         ASSERT_TRUE(process.waitForStarted(10'000));
-        const auto found = input.waitForWindow(QStringLiteral("Kavrena1.4"), 20'000);
+        const auto found = input.waitForWindow(QStringLiteral("Kavrena1.4"));
         ASSERT_TRUE(found.has_value()) << "the window did not appear";
         window = *found;
     }

@@ -4,6 +4,7 @@
 
 #include "support/default_rows.h"
 
+#include <QElapsedTimer>
 #include <QRect>
 #include <QThread>
 
@@ -106,7 +107,7 @@ TEST_P(KavrenaForOneUser, SavesBesideItselfAsThatUser) {
     program.setProcessEnvironment(environment);
     program.start(QStringLiteral("setpriv"),
                   {"--reuid=65534", "--regid=65534", "--clear-groups", "--", text(executable)});
-    const auto window = input.waitForWindow(QStringLiteral("Kavrena1.4"), 20'000);
+    const auto window = input.waitForWindow(QStringLiteral("Kavrena1.4"));
     ASSERT_TRUE(window.has_value()) << program.readAllStandardError().toStdString();
     input.clickAt(*window, kGenerateButton.x(), kGenerateButton.y());
     const auto box = input.waitForWindow(QStringLiteral("信息"));
@@ -134,7 +135,7 @@ TEST(KavrenaWithoutDisplay, SaysSoOnStandardErrorAndFails) {
     environment.insert("QT_QPA_PLATFORM", "xcb");
     program.setProcessEnvironment(environment);
     program.start(QStringLiteral(KAVRENA_EXECUTABLE), QStringList{});
-    ASSERT_TRUE(program.waitForFinished(10'000));
+    ASSERT_TRUE(program.waitForFinished(kPatienceMs));
     EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
     EXPECT_NE(program.exitCode(), 0);
     EXPECT_THAT(program.readAllStandardError().toStdString(),
@@ -190,12 +191,12 @@ TEST(KavrenaUnderAWindowManager, OuterSizeIncludesTheFrameAndStaysCentred) {
     windowManager.setProcessEnvironment(display.environment());
     windowManager.start(QStringLiteral("openbox"), QStringList{});
     ASSERT_TRUE(windowManager.waitForStarted(10'000));
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        if (run("xprop", {"-root", "_NET_SUPPORTING_WM_CHECK"}, display.environment())
-                .contains('#'))
-            break;
+    QElapsedTimer clock;
+    clock.start();
+    while (
+        !run("xprop", {"-root", "_NET_SUPPORTING_WM_CHECK"}, display.environment()).contains('#') &&
+        clock.elapsed() < kPatienceMs)
         QThread::msleep(50);
-    }
 
     QProcess program;
     program.setProcessEnvironment(display.environment());
@@ -211,7 +212,8 @@ TEST(KavrenaUnderAWindowManager, OuterSizeIncludesTheFrameAndStaysCentred) {
         return QRect(403 + frame[0], 205 + frame[2], 218 - frame[0] - frame[1],
                      357 - frame[2] - frame[3]);
     };
-    for (int attempt = 0; attempt < 100; ++attempt) {
+    clock.restart();
+    while (clock.elapsed() < kPatienceMs) {
         frame =
             cardinals(run("xprop", {"-id", *window, "_NET_FRAME_EXTENTS"}, display.environment()));
         client = clientArea(run("xwininfo", {"-id", *window}, display.environment()));

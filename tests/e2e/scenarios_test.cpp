@@ -87,7 +87,7 @@ TEST_F(KavrenaOnX, MovedRowsAreWrittenInTheirNewOrder) {
 TEST_F(KavrenaOnX, EscapeEndsTheProgramWithStatusZeroAndWritesNothing) {
     click(kTopRowText);
     input.key(QStringLiteral("Escape"));
-    ASSERT_TRUE(process.waitForFinished(10'000));
+    ASSERT_TRUE(process.waitForFinished(kPatienceMs));
     EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(process.exitCode(), 0);
     EXPECT_FALSE(fs::exists(runDirectory / "WeeWindowListSetting.plist"));

@@ -10,6 +10,10 @@
 
 namespace kavrena::testing {
 
+// How long a test waits for what the program must do: a wait ends as soon as it happens, and
+// this is long enough for a sanitizer build starting beside the rest of the suite on 2 cores.
+inline constexpr int kPatienceMs = 30'000;
+
 class VirtualDisplay {
 public:
     VirtualDisplay(); // starts Xvfb on a free display
@@ -40,8 +44,8 @@ public:
     // xdotool's output, trimmed; nothing when it failed.
     std::optional<QString> run(const QStringList& arguments) const;
     // The id of the visible window whose name is exactly the given one, waiting up to the timeout.
-    std::optional<QString> waitForWindow(const QString& name, int timeoutMs = 10'000) const;
-    bool waitUntilGone(const QString& name, int timeoutMs = 10'000) const;
+    std::optional<QString> waitForWindow(const QString& name, int timeoutMs = kPatienceMs) const;
+    bool waitUntilGone(const QString& name, int timeoutMs = kPatienceMs) const;
 
     void clickAt(const QString& window, int x, int y) const;
     void key(const QString& keys) const;
