@@ -12,14 +12,14 @@ tidy() { # BUILD_DIR [CLANG_TIDY_ARGUMENT...] < files
 
 linux_folders=(model qt tools bench tests)
 echo "clang-tidy (.clang-tidy) over ${linux_folders[*]}"
-git ls-files -- "${linux_folders[@]/%//*.cpp}" ':!tests/win32' | tidy "$linux_build"
+git ls-files -- "${linux_folders[@]/%//*.cpp}" ':!*/win32/*' | tidy "$linux_build"
 
 if [ -n "$windows_build" ]; then
     # clang reads the cross build with mingw-w64's C++ library and Windows headers, and its own
     # compiler headers in place of GCC's.
     mingw=/usr/lib/gcc/x86_64-w64-mingw32/12-posix/include/c++
-    echo "clang-tidy over win32 tests/win32, as Windows code"
-    git ls-files -- 'win32/*.cpp' 'tests/win32/*.cpp' |
+    echo "clang-tidy over win32 tests/win32 bench/win32, as Windows code"
+    git ls-files -- 'win32/*.cpp' 'tests/win32/*.cpp' 'bench/win32/*.cpp' |
         tidy "$windows_build" --extra-arg=--target=x86_64-w64-mingw32 \
             --extra-arg=-isystem"$mingw" --extra-arg=-isystem"$mingw/x86_64-w64-mingw32" \
             --extra-arg=-isystem/usr/x86_64-w64-mingw32/include

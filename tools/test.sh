@@ -12,7 +12,8 @@ jobs=$(kavrena_jobs)
 wine_session="$PWD/build/wine-session"
 
 echo "== the Windows program and its tests, under Wine"
-kavrena_build_windows build/windows -DKAVRENA_BUILD_TESTS=ON -DKAVRENA_WINE_SESSION="$wine_session"
+kavrena_build_windows build/windows -DKAVRENA_BUILD_TESTS=ON -DKAVRENA_BUILD_BENCHMARKS=ON \
+    -DKAVRENA_WINE_SESSION="$wine_session"
 ctest --test-dir build/windows --output-on-failure -j"$jobs"
 
 echo "== tests, and the end-to-end scenarios against both programs"

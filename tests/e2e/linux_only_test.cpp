@@ -74,9 +74,10 @@ const WayOfGettingIt kWaysOfGettingIt[] = {
     {"UnpackedArchive",
      [](const std::filesystem::path& home) {
          const std::filesystem::path packages = home / "packages";
-         auto failed = failureOf("cpack", {"-G", "TGZ", "--config",
-                                           KAVRENA_BUILD_DIRECTORY "/CPackConfig.cmake", "-B",
-                                           text(packages)});
+         const std::filesystem::path config =
+             std::filesystem::path(KAVRENA_BUILD_DIRECTORY) / "CPackConfig.cmake";
+         auto failed =
+             failureOf("cpack", {"-G", "TGZ", "--config", text(config), "-B", text(packages)});
          EXPECT_FALSE(failed.has_value()) << *failed;
          const std::filesystem::path archive = packages / "kavrena-1.4.0-linux-x86_64.tar.gz";
          failed = failureOf("tar", {"-xzf", text(archive), "-C", text(home)});
