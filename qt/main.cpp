@@ -49,8 +49,8 @@ int main(int argc, char* argv[]) {
 
     QApplication::setApplicationName(QStringLiteral("Kavrena"));
     QApplication::setApplicationVersion(QStringLiteral("1.4.0.0"));
-    // Equal to the window's caption, so the platform adds nothing to the title.
-    QApplication::setApplicationDisplayName(QStringLiteral("Kavrena1.4"));
+    // No display name: Qt would append it to every window's title, the boxes' included, and a
+    // window manager would show "信息 — Kavrena1.4" where the caption is "信息".
     QGuiApplication::setDesktopFileName(QStringLiteral("kavrena"));
     QApplication::setWindowIcon(programIcon());
 

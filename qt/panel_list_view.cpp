@@ -69,7 +69,10 @@ PanelListView::PanelListView(QWidget* parent)
     setSortingEnabled(false);
     setMouseTracking(false);
     viewport()->setAttribute(Qt::WA_Hover, false);
-    setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    // A sunken three-dimensional border of two lines, drawn by the frame itself: a style's own
+    // panel is flat in most styles.
+    setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    setLineWidth(2);
     setFocusPolicy(Qt::ClickFocus); // reached by a click or a command, never by Tab
 
     QPalette colours = palette();

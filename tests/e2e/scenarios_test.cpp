@@ -6,6 +6,7 @@
 #include "support/default_rows.h"
 #include "support/recording_services.h"
 
+#include <QElapsedTimer>
 #include <QImage>
 
 #include <gmock/gmock.h>
@@ -15,8 +16,38 @@ namespace {
 
 namespace fs = std::filesystem;
 
-TEST_F(KavrenaOnX, WindowHasItsCaption) {
-    EXPECT_EQ(input.run({"getwindowname", window}).value_or(""), "Kavrena1.4");
+// What a window manager shows as titles: the captions exactly, nothing added.
+TEST_F(KavrenaOnX, WindowAndBoxesShowExactlyTheirCaptions) {
+    EXPECT_EQ(input.shownTitle(window), "Kavrena1.4");
+    click(kGenerateButton);
+    const auto box = input.waitForWindow(QStringLiteral("信息"));
+    ASSERT_TRUE(box.has_value());
+    EXPECT_EQ(input.shownTitle(*box), "信息");
+    closeBox(QStringLiteral("信息"));
+
+    click(kTopRowText);
+    click(kMoveUpButton); // refused at the top
+    const auto notice = input.waitForWindow(QStringLiteral("提示"));
+    ASSERT_TRUE(notice.has_value());
+    EXPECT_EQ(input.shownTitle(*notice), "提示");
+    closeBox(QStringLiteral("提示"));
+}
+
+// With no window manager to hand the keyboard back, the program itself makes its window active
+// again once a box closes: Esc works at once, without a click.
+TEST_F(KavrenaOnX, EscapeWorksRightAfterABoxCloses) {
+    generate();
+    // Pressed again until it is taken: the keyboard may reach the window a moment after the box
+    // is gone, but it must reach it without a click.
+    QElapsedTimer clock;
+    clock.start();
+    bool ended = false;
+    while (!ended && clock.elapsed() < kPatienceMs) {
+        input.key(QStringLiteral("Escape"));
+        ended = process.waitForFinished(1'000);
+    }
+    ASSERT_TRUE(ended) << "Esc did not reach the window";
+    EXPECT_EQ(process.exitCode(), 0);
 }
 
 TEST_F(KavrenaOnX, GenerateWritesTheDefaultDocumentAndTheBoxBlocksTheWindow) {

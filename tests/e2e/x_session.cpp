@@ -97,3 +97,19 @@ void XInput::focus(const QString& window) const {
 }
 
 } // namespace kavrena::testing
+
+namespace kavrena::testing {
+
+QString XInput::shownTitle(const QString& window) const {
+    QProcess xprop;
+    xprop.setProcessEnvironment(environment_);
+    xprop.start(QStringLiteral("xprop"),
+                {QStringLiteral("-id"), window, QStringLiteral("_NET_WM_NAME")});
+    xprop.waitForFinished(10'000);
+    // _NET_WM_NAME(UTF8_STRING) = "信息"
+    const QString line = QString::fromUtf8(xprop.readAllStandardOutput()).trimmed();
+    const qsizetype open = line.indexOf(QLatin1Char('"'));
+    return open < 0 ? QString() : line.mid(open + 1, line.lastIndexOf(QLatin1Char('"')) - open - 1);
+}
+
+} // namespace kavrena::testing

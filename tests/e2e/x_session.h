@@ -50,6 +50,8 @@ public:
     void clickAt(const QString& window, int x, int y) const;
     void key(const QString& keys) const;
     void focus(const QString& window) const;
+    // The title a window manager shows: the window's _NET_WM_NAME.
+    QString shownTitle(const QString& window) const;
 
 private:
     QProcessEnvironment environment_;

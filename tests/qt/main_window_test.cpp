@@ -1,14 +1,16 @@
 #include "qt/main_window.h"
 
+#include "qt/panel_list_view.h"
+#include "qt/qt_information_box.h"
 #include "support/default_rows.h"
 #include "support/plist_reader.h"
 #include "support/recording_services.h"
-#include "qt/panel_list_view.h"
-#include "qt/qt_information_box.h"
 
 #include <QApplication>
+#include <QImage>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPixmap>
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
@@ -353,6 +355,27 @@ TEST(MainWindowWithItsMessageBox, BoxIsModalToTheWholeProgram) {
                       window.按钮_生成->geometry().center());
     closeStrayBoxes.stop();
     EXPECT_EQ(writer.writes, 2);
+}
+
+} // namespace
+} // namespace kavrena::testing
+
+namespace kavrena::testing {
+namespace {
+
+// The list's border as drawn: light falls from the top left, so a sunken border is dark above
+// and to the left of the rows and light below and to the right, two lines deep.
+TEST_F(MainWindowTest, ListHasASunkenThreeDimensionalBorder) {
+    const QImage drawn = list().grab().toImage();
+    const int middleX = drawn.width() / 2;
+    const int middleY = drawn.height() / 2;
+    for (int line = 0; line < 2; ++line) {
+        SCOPED_TRACE(line);
+        EXPECT_LT(qGray(drawn.pixel(line, middleY)),
+                  qGray(drawn.pixel(drawn.width() - 1 - line, middleY)));
+        EXPECT_LT(qGray(drawn.pixel(middleX, line)),
+                  qGray(drawn.pixel(middleX, drawn.height() - 1 - line)));
+    }
 }
 
 } // namespace
