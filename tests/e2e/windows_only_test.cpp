@@ -50,7 +50,7 @@ std::map<QString, QString> describeWindowOnceFocused(int controlId) {
 
 using KavrenaOnWindows = KavrenaOnX;
 
-TEST_F(KavrenaOnWindows, OuterFrameIsCentredWithOnlyACloseButtonAndTheFocusOnGenerate) {
+TEST_F(KavrenaOnWindows, OuterFrameIsCentredWithItsIconOnlyACloseButtonAndTheFocusOnGenerate) {
     auto fields = describeWindowOnceFocused(kGenerateId);
     const QStringList screen = fields["screen"].split('x');
     ASSERT_EQ(screen.size(), 2);
@@ -62,6 +62,15 @@ TEST_F(KavrenaOnWindows, OuterFrameIsCentredWithOnlyACloseButtonAndTheFocusOnGen
     EXPECT_EQ(style & (kSizingFrame | kMinimiseBox | kMaximiseBox), 0) << std::hex << style;
     EXPECT_EQ(fields["focus"], QString::number(kGenerateId));
     EXPECT_EQ(fields["active"], "1");
+
+    // The icons Wine hands the desktop for the title bar and the taskbar, from the window's.
+    QProcess xprop;
+    xprop.setProcessEnvironment(program->display().environment());
+    xprop.start(QStringLiteral("xprop"), {"-id", window, "_NET_WM_ICON"});
+    ASSERT_TRUE(xprop.waitForFinished(kPatienceMs));
+    const QString icons = QString::fromUtf8(xprop.readAllStandardOutput());
+    EXPECT_TRUE(icons.contains("Icon (16 x 16)") && icons.contains("Icon (32 x 32)"))
+        << icons.left(200).toStdString();
 }
 
 TEST_F(KavrenaOnWindows, WindowIsActiveAgainWithItsFocusWhereItWasOnceABoxCloses) {
