@@ -15,7 +15,7 @@ KAVRENA_WINDOWS_BUILD_PACKAGES=(cmake make g++-mingw-w64-x86-64-posix binutils-m
 KAVRENA_TEST_PACKAGES=(googletest libgtest-dev libgmock-dev libbenchmark-dev libplist-dev
     libxcb1-dev xvfb xdotool x11-utils openbox fonts-wqy-microhei clang-tidy cppcheck
     desktop-file-utils appstream
-    "${KAVRENA_WINDOWS_BUILD_PACKAGES[@]}" wine wine64 locales)
+    "${KAVRENA_WINDOWS_BUILD_PACKAGES[@]}" wine wine64 fonts-wine locales)
 # To show the program on a virtual display when the machine has none.
 KAVRENA_RUN_PACKAGES=(xvfb xdotool)
 
