@@ -90,10 +90,8 @@ MainWindow::~MainWindow() {
         DeleteObject(font_);
 }
 
+// The window was created at its outer size, centred.
 void MainWindow::showCentred() {
-    const POINT place = centredOnPrimaryScreen();
-    SetWindowPos(window_, nullptr, place.x, place.y, kOuterWidth, kOuterHeight,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
     ShowWindow(window_, SW_SHOW);
     UpdateWindow(window_);
     SetForegroundWindow(window_);

@@ -96,10 +96,6 @@ void XInput::focus(const QString& window) const {
     run({QStringLiteral("windowfocus"), QStringLiteral("--sync"), window});
 }
 
-} // namespace kavrena::testing
-
-namespace kavrena::testing {
-
 QString XInput::shownTitle(const QString& window) const {
     QProcess xprop;
     xprop.setProcessEnvironment(environment_);
